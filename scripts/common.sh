@@ -36,7 +36,36 @@ zr_build() {
   cmake -S "$ZR_ROOT" -B "$ZR_BUILD" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$ZR_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=${ZR_BUILD_TYPE:-RelWithDebInfo} >/dev/null
-  cmake --build "$ZR_BUILD"
+  # ZR_BUILD_TARGETS narrows the build (the run script needs only the program).
+  local targets=()
+  for t in ${ZR_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+  cmake --build "$ZR_BUILD" "${targets[@]}"
+}
+
+# The program on a display uses a prefix of its own: the tests' prefix keeps
+# Wine's null graphics driver, and switching drivers would stop running tests.
+zr_use_display_prefix() {
+  export WINEPREFIX="$ZR_BUILD/wineprefix-display"
+}
+
+# Runs a command with the interface language en or zh.
+zr_wine_lang() {
+  local lang=$1; shift
+  if [ "$lang" = zh ]; then
+    LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 "$@"
+  else
+    LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$@"
+  fi
+}
+
+# Creates a demo frame with factory values when the frames folder has none.
+zr_ensure_demo_frame() {
+  local tool="$ZR_BUILD/bin/ZRFrameTool.exe" folder
+  folder=$("$ZR_WINE" "$tool" folder | tr -d '\r')
+  if ! "$ZR_WINE" "$tool" list 2>/dev/null | grep -q '\.frame'; then
+    zr_log "creating a demo frame with factory values"
+    "$ZR_WINE" "$tool" new "$folder\\demo.frame" >/dev/null
+  fi
 }
 
 # Creates the Wine prefix once, with the null graphics driver unless a display
