@@ -8,6 +8,7 @@
 #include "framework/FileDialog.h"
 #include "framework/Font.h"
 #include "framework/MessageMap.h"
+#include "framework/PaintDC.h"
 #include "framework/ShellManager.h"
 #include "framework/UiHooks.h"
 #include "framework/WinApp.h"

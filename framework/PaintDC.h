@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Wnd.h"
+
+// Painting a window inside WM_PAINT: BeginPaint on construction, EndPaint on
+// destruction.
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd), m_hDC(::BeginPaint(m_hWnd, &m_ps)) {}
+    ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps = {};
+    HDC m_hDC;
+};
