@@ -15,7 +15,9 @@ ZR_BUILD_TARGETS="ZRApp ZRFrameTool" zr_build
 zr_use_display_prefix
 zr_prepare_prefix default
 if [ -z "${ZR_FRAMES_DIR:-}" ]; then
-  export ZR_FRAMES_DIR="$ZR_BUILD/screenshot-frames"
+  mkdir -p "$ZR_BUILD/screenshot-frames"
+  ZR_FRAMES_DIR=$("$ZR_WINE" winepath -w "$ZR_BUILD/screenshot-frames" | tr -d '\r')
+  export ZR_FRAMES_DIR
 fi
 zr_ensure_demo_frame
 

@@ -33,6 +33,8 @@ public:
 
     int clicks = 0;
     int laterIntChanges = 0;
+    int scrolledControl = 0;
+    int customDraws = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
@@ -47,6 +49,14 @@ protected:
 
     void OnClick() { ++clicks; }
     void OnLaterIntChange() { ++laterIntChanges; }
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+        scrolledControl = pScrollBar ? pScrollBar->GetDlgCtrlID() : -1;
+        CDialog::OnHScroll(nSBCode, nPos, pScrollBar);
+    }
+    void OnCustomDrawSlider(NMHDR*, LRESULT* pResult) {
+        ++customDraws;
+        *pResult = CDRF_DODEFAULT;
+    }
     void OnThrow() { CFile file(L"Z:\\no such folder\\really\\file.txt", CFile::modeRead); }
 
     DECLARE_MESSAGE_MAP()
@@ -56,6 +66,8 @@ BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_BN_CLICKED(IDC_TEST_BUTTON, &TestDialog::OnClick)
     ON_BN_CLICKED(IDC_TEST_THROWING_BUTTON, &TestDialog::OnThrow)
     ON_CONTROL(EN_CHANGE, IDC_TEST_LATER_INT, &TestDialog::OnLaterIntChange)
+    ON_WM_HSCROLL()
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_TEST_SLIDER, &TestDialog::OnCustomDrawSlider)
 END_MESSAGE_MAP()
 
 // A created dialog with every message box answered OK and recorded.
@@ -252,6 +264,16 @@ TEST_F(FrameworkDialogTest, OwnWritesDoNotEchoAsNotifications) {
 TEST_F(FrameworkDialogTest, ClickReachesItsHandler) {
     Send(IDC_TEST_BUTTON, BM_CLICK);
     EXPECT_EQ(dialog.clicks, 1);
+}
+
+TEST_F(FrameworkDialogTest, SliderNotificationsReachTheirHandlers) {
+    // A key press scrolls the slider, which names itself in WM_HSCROLL.
+    ::SendMessageW(Control(IDC_TEST_SLIDER), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(dialog.scrolledControl, IDC_TEST_SLIDER);
+
+    ::ShowWindow(dialog.m_hWnd, SW_SHOW);
+    ::UpdateWindow(dialog.m_hWnd);
+    EXPECT_GT(dialog.customDraws, 0);
 }
 
 TEST_F(FrameworkDialogTest, InitialListDataIsApplied) {
