@@ -60,12 +60,7 @@ zr_wine_lang() {
 
 # Creates a demo frame with factory values when the frames folder has none.
 zr_ensure_demo_frame() {
-  local tool="$ZR_BUILD/bin/ZRFrameTool.exe" folder
-  folder=$("$ZR_WINE" "$tool" folder | tr -d '\r')
-  if ! "$ZR_WINE" "$tool" list 2>/dev/null | grep -q '\.frame'; then
-    zr_log "creating a demo frame with factory values"
-    "$ZR_WINE" "$tool" new "$folder\\demo.frame" >/dev/null
-  fi
+  "$ZR_WINE" "$ZR_BUILD/bin/ZRFrameTool.exe" demo | tr -d '\r' | sed 's/^/== /' >&2
 }
 
 # Creates the Wine prefix once, with the null graphics driver unless a display

@@ -31,6 +31,9 @@ if [ -z "${DISPLAY:-}" ]; then
   out="$ZR_BUILD/screenshots/zrapp-$lang.png"
   zr_log "No display found (DISPLAY is not set), so the window cannot open here."
   zr_log "Saving a screenshot of the dialog instead."
+  # The screenshot shows the same frames folder the window would have used.
+  ZR_FRAMES_DIR=$("$ZR_WINE" "$ZR_BUILD/bin/ZRFrameTool.exe" folder | tr -d '\r')
+  export ZR_FRAMES_DIR
   "$ZR_ROOT/scripts/screenshot.sh" "$lang" "$@"
   zr_log "Screenshot saved: ${out#$ZR_ROOT/}"
   exit 0
