@@ -18,12 +18,7 @@ const wchar_t* SkipBlanks(const wchar_t* p) {
     return p;
 }
 
-std::wstring ControlText(HWND hWnd) {
-    int length = ::GetWindowTextLengthW(hWnd);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(hWnd, &text[0], length + 1)));
-    return text;
-}
+std::wstring ControlText(HWND hWnd) { return CWnd(hWnd).GetWindowText(); }
 
 // Setting a text that is already there would only flicker and notify.
 void SetControlText(HWND hWnd, const std::wstring& text) {
